@@ -11,7 +11,7 @@ bootstrap:
 
 build: bootstrap
 	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD_DIR) -j2 --target all unit_tests $(EXTRA_TARGETS)
+	@cmake --build $(BUILD_DIR) -j2 --target all unit_tests $(EXTRA_TARGETS) -- --no-print-directory
 
 test: build
 	@BUILD_DIR=$(abspath $(BUILD_DIR)) scripts/run_tests.sh
