@@ -14,3 +14,8 @@ endforeach()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/wizard/wizard.cmake)
   include(${CMAKE_SOURCE_DIR}/tests/wizard/wizard.cmake)
 endif()
+
+# A window of the viewer's class, for the "viewer is running" cases.
+add_executable(viewer_window WIN32 ${CMAKE_SOURCE_DIR}/tests/helpers/viewer_window.cpp)
+target_link_options(viewer_window PRIVATE -municode -static)
+set_target_properties(viewer_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

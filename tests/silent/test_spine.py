@@ -70,11 +70,12 @@ class SilentSpineTest(unittest.TestCase):
         self.assertEqual(entries(self.read_log()), ["Ungültiges Zielverzeichnis!: " + base + "p" * (240 - len(base))])
 
     def test_viewer_running(self):
-        viewer = os.path.join(BUILD_DIR, "payload", "p_maze32.exe")
+        viewer = os.path.join(BUILD_DIR, "tests", "viewer_window.exe")
         self.assertTrue(os.path.exists(viewer), viewer)
-        proc = self.prefix.spawn(viewer)
+        ready = os.path.join(self.cwd, "viewer.ready")
+        proc = self.prefix.spawn(viewer, self.prefix.windows_of(ready))
         try:
-            self.wait_for_viewer()
+            self.wait_for_file(ready)
             target = "C:\\Refused\\Pictomaze"
             self.assertEqual(self.prefix.run_setup("/silent", "/folder=" + target, "/group=1", cwd=self.cwd), 10)
             self.assertEqual(entries(self.read_log()),
@@ -84,16 +85,15 @@ class SilentSpineTest(unittest.TestCase):
             self.assertIsNone(self.prefix.reg_values(r"HKLM\SOFTWARE\Classes\Pictomaze"))
         finally:
             proc.kill()
-            self.prefix.wine("taskkill", "/f", "/im", "p_maze32.exe")
+            self.prefix.wine("taskkill", "/f", "/im", "viewer_window.exe")
+            os.remove(ready)
 
-    def wait_for_viewer(self):
-        # the window exists once the viewer's process is listed by Windows
-        for _ in range(200):
-            r = self.prefix.wine("tasklist")
-            if b"p_maze32.exe" in r.stdout.lower():
+    def wait_for_file(self, path):
+        for _ in range(600):
+            if os.path.exists(path):
                 return
-            time.sleep(0.1)
-        self.fail("viewer did not start")
+            time.sleep(0.05)
+        self.fail("viewer window did not open")
 
     def test_version_probes_follow_the_reported_version(self):
         exe = os.path.join(BUILD_DIR, "tests", "unit_tests.exe")
