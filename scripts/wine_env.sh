@@ -5,7 +5,8 @@ BUILD_DIR=${BUILD_DIR:-$here/build}
 PREFIXES=$BUILD_DIR/prefixes
 TEMPLATE=$PREFIXES/template
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder would mirror shortcuts and associations into the real $HOME.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Runs a command with its three standard streams away from the caller's pipes,
 # so that Wine's background services never hold them open.
@@ -35,6 +36,17 @@ clone_prefix() {
       system32|syswow64|winsxs) cp -al "$d" "$dest/drive_c/windows/" ;;
       *) cp -a "$d" "$dest/drive_c/windows/" ;;
     esac
+  done
+  detach_user_folders "$dest"
+}
+
+# Wine links the user's shell folders (Desktop, Documents, ...) to $HOME; a
+# prefix of the build tree gets real folders so that nothing lands outside it.
+detach_user_folders() {
+  local link
+  for link in "$1"/drive_c/users/*/*; do
+    [ -L "$link" ] || continue
+    rm "$link" && mkdir "$link"
   done
 }
 

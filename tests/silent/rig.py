@@ -27,8 +27,9 @@ class Prefix:
         os.makedirs(SCRATCH, exist_ok=True)
         self.path = tempfile.mkdtemp(prefix="p-", dir=SCRATCH)
         self._clone()
+        # winemenubuilder would mirror shortcuts and associations into the real $HOME.
         self.env = dict(os.environ, WINEPREFIX=self.path, WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=")
+                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         if locale:
             self.env["LC_ALL"] = locale
         self._start()
@@ -52,6 +53,7 @@ class Prefix:
                 subprocess.run(["cp", "-al", src, dst], check=True)  # DLLs: shared, never rewritten
             else:
                 _copy(src, dst)
+        _detach_user_folders(self.path)
 
     def _start(self):
         subprocess.run(["wineserver", "-p"], env=self.env, stdin=DEVNULL, stdout=DEVNULL, stderr=DEVNULL)
@@ -157,6 +159,18 @@ def _copy(src, dst):
         shutil.copytree(src, dst, symlinks=True)
     else:
         shutil.copy2(src, dst, follow_symlinks=False)
+
+
+def _detach_user_folders(prefix):
+    """Wine links the user's shell folders (Desktop, Documents, ...) to $HOME;
+    a throwaway prefix gets real folders so that nothing lands outside it."""
+    users = os.path.join(prefix, "drive_c", "users")
+    for user in os.listdir(users):
+        for name in os.listdir(os.path.join(users, user)):
+            path = os.path.join(users, user, name)
+            if os.path.islink(path):
+                os.remove(path)
+                os.mkdir(path)
 
 
 def read_log(path):
