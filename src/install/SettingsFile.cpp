@@ -26,6 +26,20 @@ bool IsAppFolderLayout(const wchar_t* file)
     return wcsstr(file, L"Pictomaze32_App") || wcsstr(file, L"Pictomaze64_App");
 }
 
+// Height of a full-screen window's client area. A full-screen client area is
+// never taller than the work area less the caption; some systems report more
+// (Wine adds the frame to the whole screen height), so that bound applies.
+int FullScreenClientHeight()
+{
+    int height = GetSystemMetrics(SM_CYFULLSCREEN);
+    RECT work = {};
+    if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+        int bound = (work.bottom - work.top) - GetSystemMetrics(SM_CYCAPTION);
+        if (bound > 0 && bound < height) height = bound;
+    }
+    return height;
+}
+
 int ScreenScale()
 {
     UniqueDc dc(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
@@ -126,7 +140,7 @@ void WriteSettingsFile(InstallOptions& options, wchar_t* finalFile)
     wchar_t skin[kPathChars] = {};
     GetPrivateProfileStringW(kToolbar, L"Skin", L"", skin, kPathChars, finalFile);
     if (skin[0] != L'\0') return;
-    ToolbarSkin chosen = ChooseToolbarSkin(GetSystemMetrics(SM_CYFULLSCREEN), ScreenScale());
+    ToolbarSkin chosen = ChooseToolbarSkin(FullScreenClientHeight(), ScreenScale());
     WritePrivateProfileStringW(kToolbar, L"Skin", chosen.skin, finalFile);
     WritePrivateProfileStringW(kToolbar, L"Size", chosen.size, finalFile);
     if (appFolderLayout) {
