@@ -76,6 +76,8 @@ class SilentSpineTest(unittest.TestCase):
         proc = self.prefix.spawn(viewer, self.prefix.windows_of(ready))
         try:
             self.wait_for_file(ready)
+            # the prefix is shared: an earlier test of this class may have installed and registered
+            self.prefix.reg_delete(r"HKLM\SOFTWARE\Classes\Pictomaze")
             target = "C:\\Refused\\Pictomaze"
             self.assertEqual(self.prefix.run_setup("/silent", "/folder=" + target, "/group=1", cwd=self.cwd), 10)
             self.assertEqual(entries(self.read_log()),
