@@ -1,6 +1,6 @@
-"""What a silent install should leave in the registry and the shortcut files,
-built independently of the program from its published tables, and readers for
-what it actually left (`reg export` text, `lnkinfo` output)."""
+"""What a silent install should leave in the registry, built independently of
+the program, and readers for what it actually left (`reg export` text,
+`lnkinfo` output of shortcut files)."""
 import re
 import subprocess
 

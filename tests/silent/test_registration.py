@@ -1,6 +1,6 @@
 """The registry rows a silent install leaves, per reported Windows version, read
 back from the real registry of a throwaway prefix and compared with the rows
-built from the published tables: every expected row present, nothing else."""
+expected for that version: every expected row present, nothing else."""
 import unittest
 
 from integration_rows import (ALL, CLASSES, HKLM, IMAGES, Snapshot, ancestors, expected_rows,
