@@ -6,6 +6,7 @@ import os
 import shutil
 import subprocess
 import tempfile
+import time
 import unittest
 import zipfile
 
@@ -14,6 +15,7 @@ from rig import BUILD_DIR, SETUP_EXE, Prefix
 
 PAYLOAD_ZIP = os.path.join(BUILD_DIR, "payload.zip")
 PAYLOAD_ICONS = os.path.join(BUILD_DIR, "payload", "Icons.dll")
+VIEWER = os.path.join(BUILD_DIR, "payload", "p_maze32.exe")
 ICON_FIXTURES = os.path.join(BUILD_DIR, "tests", "fixtures", "icons")
 INSTALL_FAILED = "Fehler beim Installieren!".encode("latin-1")
 
@@ -178,6 +180,24 @@ class PayloadTest(unittest.TestCase):
                     now = read(os.path.join(plugins, "Icons.dll"))
                     self.assertEqual(now, payload_library if replaced else installed)
                     self.assertTrue(os.path.exists(os.path.join(plugins, "Formats.dll")))
+
+    def test_stand_in_viewer_counts_as_running(self):
+        # The payload's viewer opens a window of the class the setup looks for.
+        # The setup runs without pipes: while the viewer starts, Wine may start
+        # its desktop process from the setup, which would inherit them.
+        with Prefix() as p:
+            viewer = p.spawn(VIEWER, r"C:\Bilder\Foto.jpg")
+            try:
+                for _ in range(100):
+                    setup = p.spawn(SETUP_EXE, "/silent", r"/folder=C:\Probe", "/ini=", cwd=p.unix("C:\\"))
+                    code = setup.wait(timeout=120)
+                    if code == 10:
+                        break
+                    time.sleep(0.1)
+                self.assertEqual(code, 10)
+            finally:
+                viewer.kill()
+                viewer.wait()
 
 
 def _break_crc(exe, base, archive, name):

@@ -3,9 +3,11 @@ lives, what it says, that it is UTF-16 with its header, and that the toolbar
 skin follows the screen (an Xvfb of the wanted size, DPI from the registry)."""
 import os
 import subprocess
+import tempfile
 import time
 import unittest
 
+import rig
 from rig import Prefix
 
 HEADER = "; UNICODE FILE - edit with care ;-)\r\n"
@@ -134,6 +136,31 @@ class SettingsFileTest(unittest.TestCase):
             second, again = read_ini(path)
             self.assert_converted(second)
             self.assertEqual(again, ini)
+
+    @unittest.skipUnless(os.geteuid() == 0, "mounting a small disk needs root")
+    def test_full_disk_leaves_the_settings_in_8_bit(self):
+        # The INI folder is on a disk with one free page: the settings fit, their
+        # UTF-16 copy does not. A short copy must never replace the settings.
+        disk = tempfile.mkdtemp(prefix="disk-", dir=rig.SCRATCH)
+        if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", disk],
+                          capture_output=True).returncode != 0:
+            os.rmdir(disk)
+            self.skipTest("tmpfs cannot be mounted here")
+        try:
+            os.makedirs(os.path.join(disk, "Cfg"))
+            with open(os.path.join(disk, "filler"), "wb") as f:
+                f.write(b"\0" * (60 << 10))
+            with Prefix() as p:
+                p.map_drive("e", disk)
+                self.assertEqual(p.run_setup("/silent", r"/folder=C:\Tools\Full", r"/ini=E:\Cfg"), 0)
+                raw, ini = read_ini(os.path.join(disk, "Cfg", "p_maze32.ini"))
+                self.assertNotEqual(raw[:2], b"\xff\xfe")
+                self.assertEqual(ini["Language"], {"DLL": "DEUTSCH.DLL", "Lang": "Deutsch"})
+                self.assertIn("Skin", ini["Toolbar"])
+                self.assertFalse(os.path.exists(os.path.join(disk, "Cfg", "p_maze32.ini_temp")))
+        finally:
+            subprocess.run(["umount", disk])
+            os.rmdir(disk)
 
     def test_skin_follows_the_screen(self):
         cases = [
