@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <memory>
 
 #include "app/CommandLine.h"
 #include "app/Probes.h"
@@ -11,6 +12,8 @@
 #include "install/InstallRoutine.h"
 #include "install/PathOperations.h"
 #include "resources/resource.h"
+#include "wizard/WizPropertyPage.h"
+#include "wizard/WizPropertySheet.h"
 
 namespace {
 constexpr const wchar_t* kViewerWindowClass = L"Pictomaze";
@@ -75,5 +78,30 @@ void TheApp::RunSilentMode(const wchar_t* commandLine)
 
 void TheApp::RunWizardMode()
 {
-    // The guided install arrives with the wizard pages.
+    int dpi = 96;
+    if (HDC screen = GetDC(nullptr)) {
+        dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+    }
+    m_logfontHeading = {};
+    m_logfontHeading.lfHeight = MulDiv(18, dpi, 96);
+    m_logfontHeading.lfWeight = FW_BOLD;
+    m_logfontHeading.lfQuality = ANTIALIASED_QUALITY;
+    wcscpy(m_logfontHeading.lfFaceName, L"Arial");
+    theWizard.m_fontHeading.reset(CreateFontIndirectW(&m_logfontHeading));
+    theWizard.m_hwndAssocList = nullptr;
+
+    // Page index = position: welcome, release notes, associations, ready, finished.
+    static const UINT kPageTemplates[] = {IDD_WELCOME, IDD_RELEASE_NOTES, IDD_ASSOCIATIONS, IDD_READY,
+                                          IDD_FINISHED};
+    std::unique_ptr<CWizPropertyPage> pages[5];
+    for (int i = 0; i < 5; ++i) {
+        pages[i] = std::make_unique<CWizPropertyPage>(kPageTemplates[i]);
+        theWizard.AddWizardPage(pages[i].get());
+    }
+
+    m_pMainWnd = &theWizard;
+    EnableVisualStyles();
+    theWizard.DoModal();
+    m_pMainWnd = nullptr;
 }

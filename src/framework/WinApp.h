@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+class CPropertySheet;
+
 class CWinApp {
 public:
     CWinApp() = default;
@@ -15,4 +17,6 @@ public:
     // The process's exit code once InitInstance has returned.
     int m_nExitCode = 0;
     HWND m_hMainWnd = nullptr;
+    // The window the application runs, while it runs.
+    CPropertySheet* m_pMainWnd = nullptr;
 };
