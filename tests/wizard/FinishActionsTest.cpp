@@ -1,0 +1,98 @@
+// The finish button: it opens the FAQ page and starts the viewer as the
+// finish page's check boxes say, without a question.
+#include <gtest/gtest.h>
+
+#include "SetupDriver.h"
+#include "resources/WizardControls.h"
+
+namespace {
+
+const wchar_t* const kFaqAddress = L"https://www.pictomaze.example/faq.html";
+const wchar_t* const kFaqOpened = L"C:\\faq-opened.txt";
+constexpr DWORD kInstallWaitMs = 300000;  // the ready page's Next installs
+
+// Sets the welcome page's folder and goes on with Next to the finish page.
+bool WalkToFinishPage(SetupProcess& setup, const wchar_t* folder)
+{
+    if (!setup.WaitForSheet() || !setup.WaitForPage(0)) return false;
+    SetText(setup.Item(0, IDC_TARGET_FOLDER), folder);
+    for (int page = 1; page <= 4; ++page) {
+        setup.PressNext();
+        if (!WaitFor([&] { return setup.ActivePage() == page || setup.FindMessageBox(); }, kInstallWaitMs)) {
+            return false;
+        }
+        if (setup.FindMessageBox()) {
+            ADD_FAILURE() << "message on the way: " << testing::PrintToString(MessageText(setup.FindMessageBox()));
+            return false;
+        }
+    }
+    return true;
+}
+
+HWND ViewerWindowNow()
+{
+    return FindWindowW(L"Pictomaze", nullptr);
+}
+
+// Ends the wizard with the finish button; false when a question came up.
+bool Finish(SetupProcess& setup)
+{
+    Click(setup.SheetItem(IDCANCEL));
+    bool asked = false;
+    EXPECT_TRUE(WaitFor([&] {
+        asked = asked || setup.FindMessageBox() != nullptr;
+        return setup.HasExited();
+    }));
+    return !asked;
+}
+
+class FinishActions : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DeleteRegistryTree(HKEY_CLASSES_ROOT, L"https\\shell");
+        SetRegistryText(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", nullptr,
+                        L"C:\\windows\\system32\\cmd.exe /c echo %1>>C:\\faq-opened.txt");
+        DeleteFileW(kFaqOpened);
+        CreateDirectoryW(L"C:\\FinishTest", nullptr);
+        ASSERT_TRUE(CopyFileW(FakeViewerPath().c_str(), L"C:\\FinishTest\\p_maze32.exe", FALSE))
+            << "PICTOMAZE_FAKE_VIEWER must name the stand-in viewer";
+        ASSERT_EQ(ViewerWindowNow(), nullptr);
+    }
+    void TearDown() override
+    {
+        if (HWND viewer = ViewerWindowNow()) {
+            PostMessageW(viewer, WM_CLOSE, 0, 0);
+            WaitFor([] { return ViewerWindowNow() == nullptr; });
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(FinishActions, OpensTheFaqAndStartsTheViewer)
+{
+    SetupProcess setup;
+    // Without a trailing backslash: one is put before the viewer's name.
+    ASSERT_TRUE(WalkToFinishPage(setup, L"C:\\FinishTest"));
+    SetChecked(setup.Item(4, IDC_SHOW_FAQ), true);
+    SetChecked(setup.Item(4, IDC_START_VIEWER), true);
+    EXPECT_TRUE(Finish(setup)) << "no question on the finish page";
+
+    EXPECT_TRUE(WaitFor([] { return ReadAnsiFile(kFaqOpened).find(kFaqAddress) != std::wstring::npos; }))
+        << "the FAQ page was opened";
+    HWND viewer = ViewerWindowNow();
+    ASSERT_NE(viewer, nullptr) << "the viewer was started from the chosen folder";
+    EXPECT_EQ(GetForegroundWindow(), viewer) << "and brought to the front";
+}
+
+TEST_F(FinishActions, NothingCheckedJustEnds)
+{
+    SetupProcess setup;
+    ASSERT_TRUE(WalkToFinishPage(setup, L"C:\\FinishTest\\"));
+    SetChecked(setup.Item(4, IDC_SHOW_FAQ), false);
+    SetChecked(setup.Item(4, IDC_START_VIEWER), false);
+    EXPECT_TRUE(Finish(setup));
+    EXPECT_EQ(ViewerWindowNow(), nullptr);
+    EXPECT_FALSE(FileExists(kFaqOpened));
+}
