@@ -20,8 +20,10 @@ public:
             return RegisterClassW(&wc);
         }();
         (void)atom;
-        m_hwnd = CreateWindowExW(0, kClass, L"host", WS_POPUP | (visible ? WS_VISIBLE : 0), 50, 50, 500, 200,
-                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        m_hwnd = CreateWindowExW(0, kClass, L"host", WS_POPUP, 50, 50, 500, 200, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        // On the screen without taking the foreground from other tests.
+        if (visible) ShowWindow(m_hwnd, SW_SHOWNOACTIVATE);
         LOGFONTW logfont = {};
         logfont.lfHeight = -11;
         wcscpy(logfont.lfFaceName, L"Tahoma");

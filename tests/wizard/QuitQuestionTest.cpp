@@ -14,7 +14,11 @@ struct Way {
 
 const Way kWays[] = {
     {"cancel button", [](const SetupProcess& s) { Click(s.SheetItem(IDCANCEL)); }},
-    {"Esc", [](const SetupProcess& s) { PressKey(ThreadOf(s.Sheet()), VK_ESCAPE); }},
+    {"Esc",
+     [](const SetupProcess& s) {
+         ClickToFocus(s.Sheet());
+         EXPECT_TRUE(PressKey(s.Sheet(), VK_ESCAPE));
+     }},
     {"close box", [](const SetupProcess& s) { PostMessageW(s.Sheet(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
 };
 
@@ -44,7 +48,7 @@ TEST(QuitQuestion, NoKeepsTheWizardYesEndsIt)
         HWND box = ExpectQuestion(setup, way.name);
         ASSERT_NE(box, nullptr);
         // Enter takes the default answer.
-        PressKey(ThreadOf(box), VK_RETURN);
+        ASSERT_TRUE(PressKey(box, VK_RETURN));
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); })) << way.name;
         EXPECT_FALSE(setup.HasExited()) << way.name;
         EXPECT_TRUE(setup.WaitForPage(0)) << way.name;

@@ -34,21 +34,19 @@ LRESULT Send(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 
 struct ClassSearch {
     const wchar_t* className;
-    bool found;
+    HWND found;
 };
 
 BOOL CALLBACK FindClass(HWND child, LPARAM data)
 {
     auto* search = reinterpret_cast<ClassSearch*>(data);
-    if (ClassOf(child) == search->className) search->found = true;
-    return !search->found;
+    if (ClassOf(child) == search->className) search->found = child;
+    return search->found == nullptr;
 }
 
 bool HasDescendantOfClass(HWND window, const wchar_t* className)
 {
-    ClassSearch search = {className, false};
-    EnumChildWindows(window, FindClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindDescendant(window, className) != nullptr;
 }
 
 struct DialogSearch {
@@ -75,6 +73,13 @@ void PumpMessages()
 }
 
 }  // namespace
+
+HWND FindDescendant(HWND window, const wchar_t* className)
+{
+    ClassSearch search = {className, nullptr};
+    EnumChildWindows(window, FindClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
 {
@@ -181,6 +186,29 @@ HWND SetupProcess::WaitForFolderPicker()
     return picker;
 }
 
+std::wstring SetupProcess::SelectedTreeItem(HWND tree) const
+{
+    auto item = reinterpret_cast<HTREEITEM>(Send(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item) return L"";
+    // The item record and its text buffer must live in the setup's memory.
+    constexpr size_t kChars = 260;
+    const size_t size = sizeof(TVITEMW) + kChars * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(m_process.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return L"";
+    TVITEMW record = {};
+    record.mask = TVIF_TEXT;
+    record.hItem = item;
+    record.pszText = reinterpret_cast<wchar_t*>(static_cast<BYTE*>(remote) + sizeof(TVITEMW));
+    record.cchTextMax = kChars;
+    wchar_t text[kChars] = {};
+    if (WriteProcessMemory(m_process.hProcess, remote, &record, sizeof(record), nullptr) &&
+        Send(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote))) {
+        ReadProcessMemory(m_process.hProcess, record.pszText, text, sizeof(text) - sizeof(wchar_t), nullptr);
+    }
+    VirtualFreeEx(m_process.hProcess, remote, 0, MEM_RELEASE);
+    return text;
+}
+
 int SetupProcess::ActivePage() const
 {
     if (!m_sheet) return -1;
@@ -243,15 +271,37 @@ DWORD ThreadOf(HWND window)
     return GetWindowThreadProcessId(window, nullptr);
 }
 
-void PressKey(DWORD thread, UINT virtualKey)
+namespace {
+HWND FocusOf(HWND dialog)
 {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
-    GetGUIThreadInfo(thread, &info);
-    HWND target = info.hwndFocus ? info.hwndFocus : info.hwndActive;
+    return GetGUIThreadInfo(ThreadOf(dialog), &info) ? info.hwndFocus : nullptr;
+}
+}  // namespace
+
+bool HasFocus(HWND dialog)
+{
+    HWND focus = FocusOf(dialog);
+    return focus && (focus == dialog || IsChild(dialog, focus));
+}
+
+void ClickToFocus(HWND dialog)
+{
+    if (HasFocus(dialog)) return;
+    POINT spot = {3, 3};  // the frame's own background, no control there
+    ClientToScreen(dialog, &spot);
+    ClickMouse(spot);
+}
+
+bool PressKey(HWND dialog, UINT virtualKey)
+{
+    if (!WaitFor([&] { return HasFocus(dialog); })) return false;
+    HWND target = FocusOf(dialog);
     UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
     PostMessageW(target, WM_KEYUP, virtualKey, 1 | (scan << 16) | 0xC0000000);
+    return true;
 }
 
 std::wstring MessageText(HWND box)
@@ -281,7 +331,7 @@ void Answer(HWND box, int buttonId)
     Click(GetDlgItem(box, buttonId));
 }
 
-ViewerWindow::ViewerWindow()
+ViewerWindow::ViewerWindow(bool shown)
 {
     static ATOM atom = [] {
         WNDCLASSW wc = {};
@@ -293,6 +343,26 @@ ViewerWindow::ViewerWindow()
     (void)atom;
     m_hwnd = CreateWindowExW(0, L"Pictomaze", L"Pictomaze", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
+    if (shown) ShowWindow(m_hwnd, SW_SHOWNOACTIVATE);
+}
+
+namespace {
+BOOL CALLBACK CollectOtherViewers(HWND window, LPARAM data)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != GetCurrentProcessId() && ClassOf(window) == L"Pictomaze") {
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    }
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> OtherViewerWindows()
+{
+    std::vector<HWND> found;
+    EnumWindows(CollectOtherViewers, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 ViewerWindow::~ViewerWindow()

@@ -41,6 +41,8 @@ public:
     HWND WaitForMessageBox(DWORD timeoutMs = kWaitMs);
     // A visible dialog with a tree of folders: the folder picker.
     HWND WaitForFolderPicker();
+    // Text of the item selected in a tree view of the setup (read through its memory).
+    std::wstring SelectedTreeItem(HWND tree) const;
 
     int ActivePage() const;
     bool WaitForPage(int index, DWORD timeoutMs = kWaitMs);
@@ -60,13 +62,20 @@ private:
     HWND m_sheet = nullptr;
 };
 
+// The first descendant window of a class, or null.
+HWND FindDescendant(HWND window, const wchar_t* className);
 std::wstring TextOf(HWND window);
 void SetText(HWND window, const std::wstring& text);
 bool IsChecked(HWND button);
 void SetChecked(HWND button, bool checked);
 void Click(HWND button);
 // A key pressed and released where the setup's keyboard focus is.
-void PressKey(DWORD threadOfWindow, UINT virtualKey);
+// True when the keyboard focus of the dialog's thread is in the dialog (or on it).
+bool HasFocus(HWND dialog);
+// A click on a bare spot of the dialog, as a user gives it the keyboard.
+void ClickToFocus(HWND dialog);
+// Waits until the keyboard focus is in `dialog`, then posts the key there.
+bool PressKey(HWND dialog, UINT virtualKey);
 DWORD ThreadOf(HWND window);
 
 // The message text of a message box, its default button id, and a click on one of its buttons.
@@ -77,13 +86,17 @@ void Answer(HWND box, int buttonId);
 // A window of class "Pictomaze", as the running viewer has.
 class ViewerWindow {
 public:
-    ViewerWindow();
+    // shown: on the screen, without taking the foreground.
+    explicit ViewerWindow(bool shown = false);
     ~ViewerWindow();
     HWND hwnd() const { return m_hwnd; }
 
 private:
     HWND m_hwnd = nullptr;
 };
+
+// Top-level windows of class "Pictomaze" that other processes own.
+std::vector<HWND> OtherViewerWindows();
 
 // Screen pixels of a rectangle in screen coordinates.
 class ScreenPixels {

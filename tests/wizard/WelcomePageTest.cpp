@@ -2,6 +2,7 @@
 // check of Next.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cwchar>
 
 #include "SetupDriver.h"
@@ -94,9 +95,14 @@ TEST_F(WelcomePage, OpensWithTitleTextsAndDefaults)
 TEST_F(WelcomePage, HeadingUsesTheHeadingFont)
 {
     const wchar_t* heading = L"Willkommen zur Pictomaze 32 Installation!";
-    const int drawn = DrawnTextWidth(Item(IDC_WELCOME_HEADING));
     const int headingFont = ExpectedWidth(heading, 18, FW_BOLD, L"Arial");
     const int dialogFont = ExpectedWidth(heading, -11, FW_NORMAL, L"Microsoft Sans Serif");
+    int drawn = 0;
+    // The page may still be on its way to the screen.
+    WaitFor([&] {
+        drawn = DrawnTextWidth(Item(IDC_WELCOME_HEADING));
+        return std::abs(drawn - headingFont) <= headingFont / 12;
+    });
     ASSERT_GT(drawn, 0) << "nothing drawn; is the screen there?";
     EXPECT_NEAR(drawn, headingFont, headingFont / 12) << "dialog font would give " << dialogFont;
     EXPECT_GT(headingFont - dialogFont, headingFont / 6) << "the two fonts must be told apart";
