@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "framework/PropertyPage.h"
+#include "integration/FileTypeCatalogue.h"
 
 class CWizPropertySheet;
 
@@ -48,10 +49,16 @@ private:
 
     // Release notes page, index 1 (ReleaseNotesPage.cpp)
     void ActivateReleaseNotesPage();
+    void LoadReleaseNotes();
 
     // Association page, index 2 (AssociationPage.cpp)
     void ActivateAssociationPage();
     bool OnAssociationCommand(UINT id);
+    // Enables or locks the list and its three buttons, in the given colours.
+    void EnableAssociationList(HWND list, bool enabled, COLORREF back, COLORREF text);
+    void CheckAssociationRows(int first, int last, bool checked);
+    // Called on the association page's object when the install starts.
+    void ReadAssociationChoices(AssociationSelection* selection, int* anySelected, int* associateAllUsers) const;
 
     // Ready page, index 3 (ReadyPage.cpp)
     void ActivateReadyPage();
