@@ -22,3 +22,14 @@ foreach(suite WelcomePage QuitQuestion ViewerRunning HyperLinkUi BrowseFolder Fi
   set_tests_properties(wizard.${suite} PROPERTIES LABELS wizard TIMEOUT 1500
     ENVIRONMENT "SETUP_EXE=${CMAKE_BINARY_DIR}/PictomazeSetup.exe;BUILD_DIR=${CMAKE_BINARY_DIR}")
 endforeach()
+
+# Whole guided installs, each compared with a silent install of the same choices.
+target_sources(wizard_driver PRIVATE ${CMAKE_SOURCE_DIR}/src/integration/FileTypeCatalogue.cpp)
+target_include_directories(wizard_driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
+foreach(scenario XpAssociationsLocked XpImagesForAllUsers Win7RowsTwoAndTwentyThree Win10FailureViewerAndNo
+                 Win10AllGroups)
+  add_test(NAME guided.${scenario}
+           COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/tests/wizard/guided_install.py ${scenario})
+  set_tests_properties(guided.${scenario} PROPERTIES LABELS wizard TIMEOUT 1500
+    ENVIRONMENT "SETUP_EXE=${CMAKE_BINARY_DIR}/PictomazeSetup.exe;BUILD_DIR=${CMAKE_BINARY_DIR}")
+endforeach()
