@@ -426,9 +426,9 @@ TEST_F(GuidedInstall, Win7RowsTwoAndTwentyThree)
     EXPECT_EQ(GetForegroundWindow(), viewer) << "brought to the front";
 }
 
-// Windows 10: a folder on a missing drive fails and leads back to the welcome
-// page with every choice kept; a running viewer stops Next; the question
-// answered No.
+// Windows 10: a folder on a missing drive, and one too long, fail and lead
+// back to the welcome page with every choice kept; a running viewer stops
+// Next; the question answered No.
 TEST_F(GuidedInstall, Win10FailureViewerAndNo)
 {
     const std::wstring folder = GuidedFolder();
@@ -456,6 +456,21 @@ TEST_F(GuidedInstall, Win10FailureViewerAndNo)
         EXPECT_FALSE(IsWindowEnabled(Frame(IDC_WIZARD_BACK)));
         EXPECT_TRUE(IsWindowEnabled(Frame(IDC_WIZARD_NEXT)));
         EXPECT_TRUE(IsWindowEnabled(Frame(IDCANCEL)));
+    }
+
+    {
+        // A folder longer than a path may be is refused whole, never cut to fit.
+        SCOPED_TRACE("folder too long");
+        SetText(Item(0, IDC_TARGET_FOLDER), L"C:\\" + std::wstring(300, L'a'));
+        ASSERT_TRUE(NextTo(1));
+        ASSERT_TRUE(NextTo(2));
+        ASSERT_TRUE(NextTo(3));
+        HWND box = NextToMessage();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageText(box), L"Ung\u00fcltiges Zielverzeichnis!");
+        Close(box, IDOK);
+        ASSERT_TRUE(m_setup.WaitForPage(0));
+        EXPECT_FALSE(FileExists(L"C:\\" + std::wstring(200, L'a'))) << "nothing created";
     }
 
     SetText(Item(0, IDC_TARGET_FOLDER), folder);
