@@ -7,7 +7,7 @@
 #define IDS_CONFIRM_QUIT         3
 #define IDS_BIT_TEXT             4
 #define IDS_INVALID_TARGET       5
-#define IDS_NOTICE_INSTALLING    6
+#define IDS_TARGET_LABEL         6
 #define IDS_INSTALL_FAILED       7
 #define IDS_BROWSE_TITLE         8
 #define IDS_CONFIRM_ASSOC        9

@@ -17,7 +17,6 @@
 
 namespace {
 constexpr const wchar_t* kViewerWindowClass = L"Pictomaze";
-constexpr const wchar_t* kSetupCaption = L"Pictomaze 32-bit Setup";
 constexpr const wchar_t* kAppDataIniFolder = L"%APPDATA%\\Pictomaze";
 }  // namespace
 
@@ -68,7 +67,7 @@ void TheApp::RunSilentMode(const wchar_t* commandLine)
     options.associateAllUsers = silent.associateAllUsers;
     options.anySelected = silent.anySelected;
     options.silent = true;
-    CopyText(options.caption, kPathChars, kSetupCaption);
+    CopyText(options.caption, kPathChars, kSetupTitle);
 
     int reported = 0;
     RunInstall(options, &reported);

@@ -6,6 +6,9 @@
 constexpr int kPathChars = 260;     // path buffers, terminator included
 constexpr int kLongPathChars = 520; // working copies
 
+// Window title of the wizard and caption of every message box of the setup.
+constexpr const wchar_t* kSetupTitle = L"Pictomaze 32-bit Setup";
+
 struct InstallOptions {
     wchar_t targetFolder[kPathChars] = {};  // may lack the backslash, may carry blanks
     int programGroup = 0;

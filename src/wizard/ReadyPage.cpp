@@ -39,7 +39,7 @@ void CWizPropertyPage::ActivateReadyPage()
     GetDlgItemTextW(m_pSheet->GetPage(kWelcomePage)->GetSafeHwnd(), IDC_TARGET_FOLDER, folder, kPathChars);
     TrimBlanks(folder);
     wchar_t label[kLabelChars];
-    LoadMessage(IDS_NOTICE_INSTALLING, label, kLabelChars);
+    LoadMessage(IDS_TARGET_LABEL, label, kLabelChars);
     wchar_t line[kLabelChars + kPathChars + 2];
     swprintf(line, sizeof(line) / sizeof(line[0]), L"%ls: %ls", label, folder);
     SetDlgItemTextW(m_hWnd, IDC_TARGET_LINE, line);

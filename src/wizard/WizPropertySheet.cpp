@@ -32,7 +32,7 @@ void CWizPropertySheet::AddWizardPage(CWizPropertyPage* page)
 
 BOOL CWizPropertySheet::OnInitDialog()
 {
-    CopyText(m_szTitle, kTitleChars, kWizardTitle);
+    CopyText(m_szTitle, kTitleChars, kSetupTitle);
     BOOL result = CPropertySheet::OnInitDialog();
     wchar_t quit[64];
     LoadMessage(IDS_BUTTON_QUIT, quit, 64);

@@ -20,8 +20,6 @@ enum WizardPageIndex {
 };
 
 constexpr int kTitleChars = 260;
-// Window title, and caption of every message box of the wizard.
-constexpr const wchar_t* kWizardTitle = L"Pictomaze 32-bit Setup";
 // Web pages the wizard opens.
 constexpr const wchar_t* kEulaAddress = L"https://www.pictomaze.example/eula.html";
 constexpr const wchar_t* kFaqAddress = L"https://www.pictomaze.example/faq.html";
