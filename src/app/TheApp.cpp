@@ -15,11 +15,6 @@
 #include "wizard/WizPropertyPage.h"
 #include "wizard/WizPropertySheet.h"
 
-namespace {
-constexpr const wchar_t* kViewerWindowClass = L"Pictomaze";
-constexpr const wchar_t* kAppDataIniFolder = L"%APPDATA%\\Pictomaze";
-}  // namespace
-
 BOOL TheApp::InitInstance()
 {
     RestrictDllSearchPath(0x800);  // LOAD_LIBRARY_SEARCH_SYSTEM32

@@ -8,6 +8,10 @@ constexpr int kLongPathChars = 520; // working copies
 
 // Window title of the wizard and caption of every message box of the setup.
 constexpr const wchar_t* kSetupTitle = L"Pictomaze 32-bit Setup";
+// Class of the viewer's main window: while one exists, the viewer is running.
+constexpr const wchar_t* kViewerWindowClass = L"Pictomaze";
+// The recommended folder of the viewer's settings, in the user's application data.
+constexpr const wchar_t* kAppDataIniFolder = L"%APPDATA%\\Pictomaze";
 
 struct InstallOptions {
     wchar_t targetFolder[kPathChars] = {};  // may lack the backslash, may carry blanks

@@ -12,7 +12,6 @@ namespace {
 
 constexpr const wchar_t* kSettingsName = L"p_maze32.ini";
 constexpr const wchar_t* kTempSuffix = L"_temp";
-constexpr const wchar_t* kAppDataIniFolder = L"%APPDATA%\\Pictomaze";
 constexpr const wchar_t* kHeader = L"; UNICODE FILE - edit with care ;-)\r\n\r\n";
 
 constexpr const wchar_t* kOthers = L"Others";

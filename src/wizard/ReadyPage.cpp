@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr const wchar_t* kViewerWindowClass = L"Pictomaze";
-constexpr const wchar_t* kAppDataIniFolder = L"%APPDATA%\\Pictomaze";
 constexpr const wchar_t* kNoticeFace = L"Arial";
 constexpr COLORREF kNoticeColour = RGB(255, 0, 0);
 constexpr int kLabelChars = 50;

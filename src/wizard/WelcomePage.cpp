@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr const wchar_t* kViewerWindowClass = L"Pictomaze";
 constexpr const wchar_t* kBackText = L"< &Zur\u00fcck";
 constexpr const wchar_t* kNextText = L"&Weiter >";
 constexpr int kBrowseTitleChars = 50;

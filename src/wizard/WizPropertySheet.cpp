@@ -9,7 +9,6 @@
 #include "wizard/WizPropertyPage.h"
 
 namespace {
-constexpr const wchar_t* kViewerWindowClass = L"Pictomaze";
 constexpr const wchar_t* kViewerExe = L"p_maze32.exe";
 constexpr int kViewerSearchAttempts = 5;
 constexpr DWORD kViewerSearchPauseMs = 500;
