@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/Probes.h"
 #include "app/StartUp.h"
+#include "framework/Dpi.h"
 #include "install/InstallLog.h"
 #include "install/InstallRoutine.h"
 #include "install/PathOperations.h"
@@ -72,13 +73,8 @@ void TheApp::RunSilentMode(const wchar_t* commandLine)
 
 void TheApp::RunWizardMode()
 {
-    int dpi = 96;
-    if (HDC screen = GetDC(nullptr)) {
-        dpi = GetDeviceCaps(screen, LOGPIXELSX);
-        ReleaseDC(nullptr, screen);
-    }
     m_logfontHeading = {};
-    m_logfontHeading.lfHeight = MulDiv(18, dpi, 96);
+    m_logfontHeading.lfHeight = MulDiv(18, WindowDpi(nullptr), 96);
     m_logfontHeading.lfWeight = FW_BOLD;
     m_logfontHeading.lfQuality = ANTIALIASED_QUALITY;
     wcscpy(m_logfontHeading.lfFaceName, L"Arial");

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/Probes.h"
+#include "framework/Dpi.h"
 #include "resources/WizardControls.h"
 #include "wizard/WizPropertyPage.h"
 #include "wizard/WizPropertySheet.h"
@@ -19,15 +20,6 @@ constexpr UINT kUncheckedImage = 1;
 constexpr UINT kCheckedImage = 2;
 
 const int kListButtons[] = {IDC_ASSOC_IMAGES, IDC_ASSOC_ALL, IDC_ASSOC_NONE};
-
-int ListDpi(HWND list)
-{
-    HDC dc = GetDC(list);
-    if (!dc) return 96;
-    int dpi = GetDeviceCaps(dc, LOGPIXELSX);
-    ReleaseDC(list, dc);
-    return dpi;
-}
 
 void InsertColumn(HWND list, int index, int width)
 {
@@ -48,7 +40,7 @@ void BuildList(HWND list)
     GetWindowRect(list, &outer);
     const int width = outer.right - outer.left;
     InsertColumn(list, 0, width / 3);
-    InsertColumn(list, 1, 2 * width / 3 - MulDiv(25, ListDpi(list), 96));
+    InsertColumn(list, 1, 2 * width / 3 - MulDiv(25, WindowDpi(list), 96));
 
     for (int i = 0; i < kGroupCount; ++i) {
         const FileTypeGroup& group = GetFileTypeGroup(i);

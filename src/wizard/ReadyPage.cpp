@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "app/Probes.h"
+#include "framework/Dpi.h"
 #include "install/InstallOptions.h"
 #include "install/InstallRoutine.h"
 #include "install/PathOperations.h"
@@ -55,12 +56,7 @@ void CWizPropertyPage::ExchangeReadyPage(CDataExchange* pDX)
     notice.SetForegroundColor(kNoticeColour, FALSE);
     notice.SetBold(TRUE, TRUE);
 
-    int dpi = 96;
-    if (HDC dc = GetDC(m_pSheet->GetSafeHwnd())) {
-        dpi = GetDeviceCaps(dc, LOGPIXELSX);
-        ReleaseDC(m_pSheet->GetSafeHwnd(), dc);
-    }
-    notice.SetFaceAndHeight(kNoticeFace, MulDiv(18, dpi, 96), TRUE);
+    notice.SetFaceAndHeight(kNoticeFace, MulDiv(18, WindowDpi(m_pSheet->GetSafeHwnd()), 96), TRUE);
 }
 
 bool CWizPropertyPage::LeaveReadyPage(LRESULT* answer)
