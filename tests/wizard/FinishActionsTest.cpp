@@ -51,7 +51,8 @@ protected:
                         L"C:\\windows\\system32\\cmd.exe /c echo %1>>C:\\faq-opened.txt");
         DeleteFileW(kFaqOpened);
         CreateDirectoryW(L"C:\\FinishTest", nullptr);
-        ASSERT_TRUE(CopyFileW(FakeViewerPath().c_str(), L"C:\\FinishTest\\p_maze32.exe", FALSE))
+        // A viewer started by the test before may still be ending and hold its file.
+        ASSERT_TRUE(WaitFor([] { return CopyFileW(FakeViewerPath().c_str(), L"C:\\FinishTest\\p_maze32.exe", FALSE); }))
             << "PICTOMAZE_FAKE_VIEWER must name the stand-in viewer";
         ASSERT_TRUE(OtherViewerWindows().empty());
     }
